@@ -1,0 +1,6 @@
+#include "shared/Quoting.h"
+
+QString QuoteArgument(const QString& text)
+{
+  return QLatin1Char('"') + text + QLatin1Char('"');
+}
