@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -40,13 +42,40 @@ QString TestHelperPath(const QString& name)
   return QStringLiteral(KAVO_TEST_HELPER_DIR) + QLatin1Char('/') + name;
 }
 
+namespace {
+
+// Waits for the next modal window to be shown, then hands it to the action from the modal's own loop.
+class ModalWatcher : public QObject {
+ public:
+  explicit ModalWatcher(std::function<void(QWidget*)> action) : QObject(qApp), action_(std::move(action))
+  {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
+      qApp->removeEventFilter(this);
+      QPointer<QWidget> modal(widget);
+      QTimer::singleShot(0, qApp, [modal, action = action_] {
+        if (modal) {
+          action(modal);
+        }
+      });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(QWidget*)> action_;
+};
+
+}  // namespace
+
 void WhenModalOpens(const std::function<void(QWidget*)>& action)
 {
-  QTimer::singleShot(0, qApp, [action] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      action(modal);
-    } else {
-      WhenModalOpens(action);
-    }
-  });
+  new ModalWatcher(action);
 }
