@@ -84,8 +84,9 @@ void TMainForm::BuildLayout()
 
   sLabel1 = new QLabel(QStringLiteral("Skip first "), this);
   sLabel1->setObjectName(QStringLiteral("sLabel1"));
-  sLabel1->setGeometry(191, 65, 54, 16);
   sLabel1->setFont(tahoma13);
+  sLabel1->move(191, 65);
+  sLabel1->adjustSize();
 
   SecondsSkipped = new QComboBox(this);
   SecondsSkipped->setObjectName(QStringLiteral("SecondsSkipped"));
@@ -98,8 +99,9 @@ void TMainForm::BuildLayout()
 
   sLabel2 = new QLabel(QStringLiteral("seconds"), this);
   sLabel2->setObjectName(QStringLiteral("sLabel2"));
-  sLabel2->setGeometry(300, 65, 46, 16);
   sLabel2->setFont(tahoma13);
+  sLabel2->move(300, 65);
+  sLabel2->adjustSize();
 
   Start = new QPushButton(QStringLiteral("START"), this);
   Start->setObjectName(QStringLiteral("Start"));

@@ -37,7 +37,6 @@ QFont UiFont(const QString& family, int pixelSize, bool bold)
   QFont font(family);
   font.setPixelSize(pixelSize);
   font.setBold(bold);
-  font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 

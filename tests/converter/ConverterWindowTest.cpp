@@ -43,13 +43,17 @@ TEST(ConverterWindow, LayoutTextsAndFonts)
     QRect geometry;
   } places[] = {
       {form.ProgressBar, {8, 16, 378, 31}}, {form.sGroupBox1, {8, 65, 161, 63}}, {form.BitRate, {13, 22, 132, 21}},
-      {form.sLabel1, {191, 65, 54, 16}},    {form.SecondsSkipped, {251, 61, 41, 24}},
-      {form.sLabel2, {300, 65, 46, 16}},    {form.Start, {191, 95, 91, 33}},   {form.Cancel, {295, 95, 91, 33}},
+      {form.SecondsSkipped, {251, 61, 41, 24}}, {form.Start, {191, 95, 91, 33}},   {form.Cancel, {295, 95, 91, 33}},
       {form.sStatusBar, {0, 139, 397, 19}},
   };
   for (const auto& p : places) {
     EXPECT_EQ(p.widget->geometry(), p.geometry) << p.widget->objectName().toStdString();
   }
+  // Labels size themselves to their text, as the layout's 54 x 16 and 46 x 16 did in their face.
+  EXPECT_EQ(form.sLabel1->pos(), QPoint(191, 65));
+  EXPECT_EQ(form.sLabel2->pos(), QPoint(300, 65));
+  EXPECT_GE(form.sLabel2->width(), QFontMetrics(form.sLabel2->font()).horizontalAdvance("seconds"));
+  EXPECT_LE(form.sLabel2->geometry().right(), form.width());
   EXPECT_EQ(form.sGroupBox1->title(), "MP3 Quality");
   EXPECT_EQ(form.sLabel1->text(), "Skip first ");
   EXPECT_EQ(form.sLabel2->text(), "seconds");

@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,8 @@ TEST_F(SettingsDialogTest, LayoutCaptionsAndTabOrder)
   EXPECT_EQ(dialog.sGroupBox1->title(), "Default Output Folder");
   EXPECT_EQ(dialog.sGroupBox2->title(), "Default MP3 Quality");
   EXPECT_EQ(dialog.OpenMP3FolderCheckBox->text(), "Open Output Folder After Conversion");
+  EXPECT_EQ(QFontInfo(dialog.OpenMP3FolderCheckBox->font()).family(), "Tahoma");
+  EXPECT_LE(dialog.OpenMP3FolderCheckBox->sizeHint().width(), dialog.OpenMP3FolderCheckBox->width());
   EXPECT_TRUE(dialog.OutputDirectorySettings->isReadOnly());
   EXPECT_FALSE(dialog.OutputDirectorySettings->isEnabled());
   ASSERT_EQ(dialog.MP3Quality_Settings->count(), 3);
