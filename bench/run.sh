@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs the benchmarks on media made here and prints their figures. Needs a build in ./build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "==> Making a 60 s 1280x720 MP4 with AAC sound"
+ffmpeg -loglevel error -nostdin -y -f lavfi -i "testsrc2=size=1280x720:rate=30:duration=60" \
+  -f lavfi -i "sine=frequency=440:duration=60" -c:v libx264 -preset ultrafast -pix_fmt yuv420p -c:a aac \
+  "$work/concert.mp4"
+mkdir -p "$work/out"
+
+echo "==> Converter against bare ffmpeg"
+KAVO_PROGRAM_ROOT="$PWD/build" QT_QPA_PLATFORM=offscreen build/bench/converter_bench "$work/concert.mp4" "$work/out" 9
