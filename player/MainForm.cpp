@@ -5,6 +5,7 @@
 #include "player/ProgramState.h"
 #include "player/SettingsForm.h"
 #include "player/SettingsStore.h"
+#include "player/VideoProbe.h"
 #include "player/WindowFrame.h"
 #include "runtime/FlashPlayerControl.h"
 #include "shared/ErrorReport.h"
@@ -180,4 +181,17 @@ void TMainForm::ShowPlayer()
 {
   Splash->setVisible(false);
   FlashPlayer->setVisible(true);
+}
+
+void TMainForm::ParseVideoSize(const QString& report, const QString& extension)
+{
+  if (const auto size = FindVideoFrameSize(report, extension)) {
+    ResizeToVideo(size->width(), size->height());
+  }
+}
+
+void TMainForm::ResizeToVideo(int width, int height)
+{
+  FlashPlayer->resize(width, height);
+  resize(ClientSizeForOuter(QSize(width + 16, height + 110)));
 }

@@ -39,6 +39,11 @@ class TMainForm : public QWidget {
   void BuildToolPaths();
   void ShowPlayer();
 
+  // Reads the frame size from FFmpeg's report and fits the window to it.
+  void ParseVideoSize(const QString& report, const QString& extension);
+  // The control gets W x H; the window's outer size becomes W + 16 by H + 110.
+  void ResizeToVideo(int width, int height);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 

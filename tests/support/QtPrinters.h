@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <ostream>
 
 // Readable failure messages for the Qt values the tests compare.
@@ -18,6 +19,14 @@ inline void PrintTo(const QSize& size, std::ostream* out)
 inline void PrintTo(const QRect& rect, std::ostream* out)
 {
   *out << '(' << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height() << ')';
+}
+inline void PrintTo(const std::optional<QSize>& size, std::ostream* out)
+{
+  if (size) {
+    PrintTo(*size, out);
+  } else {
+    *out << "none";
+  }
 }
 inline void PrintTo(const QPoint& point, std::ostream* out)
 {
