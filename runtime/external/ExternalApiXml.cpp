@@ -1,6 +1,6 @@
 #include "runtime/external/ExternalApiXml.h"
 
-#include <QDomDocument>
+#include <QXmlStreamReader>
 #include <QLocale>
 #include <QStringList>
 
@@ -69,41 +69,6 @@ struct DecodeError {
   QString message;
 };
 
-QVariant DecodeElement(const QDomElement& element);
-
-QVariant DecodeProperties(const QDomElement& element, bool asArray)
-{
-  QVariantMap object;
-  QVariantList array;
-  for (QDomElement property = element.firstChildElement(); !property.isNull();
-       property = property.nextSiblingElement()) {
-    if (property.tagName() != QLatin1String("property") || !property.hasAttribute(QStringLiteral("id"))) {
-      throw DecodeError{QStringLiteral("<%1> holds <%2> where a <property id=\"…\"> belongs")
-                            .arg(element.tagName(), property.tagName())};
-    }
-    const QString id = property.attribute(QStringLiteral("id"));
-    const QDomElement inner = property.firstChildElement();
-    if (inner.isNull() || !inner.nextSiblingElement().isNull()) {
-      throw DecodeError{QStringLiteral("property \"%1\" does not hold exactly one value").arg(id)};
-    }
-    const QVariant value = DecodeElement(inner);
-    if (asArray) {
-      bool isIndex = false;
-      const int index = id.toInt(&isIndex);
-      if (!isIndex || index < 0 || index > 1'000'000) {
-        throw DecodeError{QStringLiteral("array property id \"%1\" is not an index").arg(id)};
-      }
-      while (array.size() <= index) {
-        array.append(QVariant());
-      }
-      array[index] = value;
-    } else {
-      object.insert(id, value);
-    }
-  }
-  return asArray ? QVariant(array) : QVariant(object);
-}
-
 double ParseNumber(const QString& text)
 {
   const QString trimmed = text.trimmed();
@@ -124,48 +89,153 @@ double ParseNumber(const QString& text)
   return number;
 }
 
-QVariant DecodeElement(const QDomElement& element)
-{
-  const QString tag = element.tagName();
-  if (tag == QLatin1String("string")) {
-    return element.text();
-  }
-  if (tag == QLatin1String("number")) {
-    return ParseNumber(element.text());
-  }
-  if (tag == QLatin1String("true")) {
-    return true;
-  }
-  if (tag == QLatin1String("false")) {
-    return false;
-  }
-  if (tag == QLatin1String("null")) {
-    return QVariant::fromValue(nullptr);
-  }
-  if (tag == QLatin1String("undefined")) {
-    return QVariant();
-  }
-  if (tag == QLatin1String("object")) {
-    return DecodeProperties(element, false);
-  }
-  if (tag == QLatin1String("array")) {
-    return DecodeProperties(element, true);
-  }
-  throw DecodeError{QStringLiteral("<%1> is not a value").arg(tag)};
-}
+// Reads the forms above with Qt's stream reader, which keeps text that is only blanks (a DOM parse
+// drops it, and "<string> </string>" must stay one blank).
+class Decoder {
+ public:
+  explicit Decoder(const QString& text) : reader_(text) {}
 
-std::optional<QDomElement> Parse(QDomDocument& document, const QString& text, QString* error)
+  // Moves to the document's root element.
+  void enterRoot()
+  {
+    if (!nextElement()) {
+      fail(QStringLiteral("no element"));
+    }
+  }
+  // After the root: nothing but the end of the document may follow.
+  void finish()
+  {
+    while (!reader_.atEnd()) {
+      reader_.readNext();
+    }
+    check();
+  }
+  QXmlStreamReader& reader() { return reader_; }
+
+  // Moves to the next child element of the current one: true at its start, false at the parent's end.
+  bool nextElement()
+  {
+    for (;;) {
+      switch (reader_.readNext()) {
+        case QXmlStreamReader::StartElement:
+          return true;
+        case QXmlStreamReader::EndElement:
+        case QXmlStreamReader::EndDocument:
+          return false;
+        case QXmlStreamReader::Characters:
+          if (!reader_.isWhitespace()) {
+            fail(QStringLiteral("text \"%1\" where an element belongs").arg(reader_.text()));
+          }
+          break;
+        case QXmlStreamReader::Invalid:
+          check();
+          return false;
+        default:
+          break;
+      }
+    }
+  }
+
+  // The value whose start element is the current token; ends on its end element.
+  QVariant value()
+  {
+    const QString tag = reader_.name().toString();
+    if (tag == QLatin1String("string")) {
+      return readText();
+    }
+    if (tag == QLatin1String("number")) {
+      return ParseNumber(readText());
+    }
+    if (tag == QLatin1String("true") || tag == QLatin1String("false") || tag == QLatin1String("null") ||
+        tag == QLatin1String("undefined")) {
+      if (nextElement()) {
+        fail(QStringLiteral("<%1> holds an element").arg(tag));
+      }
+      check();
+      if (tag == QLatin1String("undefined")) {
+        return QVariant();
+      }
+      return tag == QLatin1String("null") ? QVariant::fromValue(nullptr) : QVariant(tag == QLatin1String("true"));
+    }
+    if (tag == QLatin1String("object") || tag == QLatin1String("array")) {
+      return properties(tag == QLatin1String("array"));
+    }
+    fail(QStringLiteral("<%1> is not a value").arg(tag));
+  }
+
+  [[noreturn]] void fail(const QString& message) { throw DecodeError{message}; }
+
+  void check()
+  {
+    if (reader_.hasError()) {
+      fail(QStringLiteral("unreadable XML (%1 at %2:%3)")
+               .arg(reader_.errorString())
+               .arg(reader_.lineNumber())
+               .arg(reader_.columnNumber()));
+    }
+  }
+
+ private:
+  QString readText()
+  {
+    const QString text = reader_.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+    check();
+    return text;
+  }
+
+  QVariant properties(bool asArray)
+  {
+    const QString tag = reader_.name().toString();
+    QVariantMap object;
+    QVariantList array;
+    while (nextElement()) {
+      const QString id = reader_.attributes().value(QLatin1String("id")).toString();
+      if (reader_.name() != QLatin1String("property") || !reader_.attributes().hasAttribute(QLatin1String("id"))) {
+        fail(QStringLiteral("<%1> holds <%2> where a <property id=\"…\"> belongs").arg(tag, reader_.name().toString()));
+      }
+      if (!nextElement()) {
+        fail(QStringLiteral("property \"%1\" holds no value").arg(id));
+      }
+      const QVariant item = value();
+      if (nextElement()) {
+        fail(QStringLiteral("property \"%1\" holds more than one value").arg(id));
+      }
+      if (asArray) {
+        bool isIndex = false;
+        const int index = id.toInt(&isIndex);
+        if (!isIndex || index < 0 || index > 1'000'000) {
+          fail(QStringLiteral("array property id \"%1\" is not an index").arg(id));
+        }
+        while (array.size() <= index) {
+          array.append(QVariant());
+        }
+        array[index] = item;
+      } else {
+        object.insert(id, item);
+      }
+    }
+    check();
+    return asArray ? QVariant(array) : QVariant(object);
+  }
+
+  QXmlStreamReader reader_;
+};
+
+template <class Result, class Read>
+std::optional<Result> Decode(const QString& text, QString* error, const Read& read)
 {
-  QString message;
-  int line = 0;
-  int column = 0;
-  if (!document.setContent(text, &message, &line, &column)) {
+  Decoder decoder(text);
+  try {
+    decoder.enterRoot();
+    Result result = read(decoder);
+    decoder.finish();
+    return result;
+  } catch (const DecodeError& failure) {
     if (error != nullptr) {
-      *error = QStringLiteral("unreadable XML (%1 at %2:%3)").arg(message).arg(line).arg(column);
+      *error = failure.message;
     }
     return std::nullopt;
   }
-  return document.documentElement();
 }
 
 }  // namespace
@@ -227,48 +297,29 @@ QString encodeInvoke(const QString& name, const QVariantList& arguments)
 
 std::optional<QVariant> decodeValue(const QString& text, QString* error)
 {
-  QDomDocument document;
-  const auto root = Parse(document, text, error);
-  if (!root) {
-    return std::nullopt;
-  }
-  try {
-    return DecodeElement(*root);
-  } catch (const DecodeError& failure) {
-    if (error != nullptr) {
-      *error = failure.message;
-    }
-    return std::nullopt;
-  }
+  return Decode<QVariant>(text, error, [](Decoder& decoder) { return decoder.value(); });
 }
 
 std::optional<Invoke> decodeInvoke(const QString& text, QString* error)
 {
-  QDomDocument document;
-  const auto root = Parse(document, text, error);
-  if (!root) {
-    return std::nullopt;
-  }
-  if (root->tagName() != QLatin1String("invoke") || !root->hasAttribute(QStringLiteral("name"))) {
-    if (error != nullptr) {
-      *error = QStringLiteral("not an <invoke name=\"…\"> element");
+  return Decode<Invoke>(text, error, [](Decoder& decoder) {
+    QXmlStreamReader& reader = decoder.reader();
+    if (reader.name() != QLatin1String("invoke") || !reader.attributes().hasAttribute(QLatin1String("name"))) {
+      decoder.fail(QStringLiteral("not an <invoke name=\"…\"> element"));
     }
-    return std::nullopt;
-  }
-  Invoke invoke{root->attribute(QStringLiteral("name")), {}};
-  try {
-    const QDomElement arguments = root->firstChildElement(QStringLiteral("arguments"));
-    for (QDomElement argument = arguments.firstChildElement(); !argument.isNull();
-         argument = argument.nextSiblingElement()) {
-      invoke.arguments.append(DecodeElement(argument));
+    Invoke invoke{reader.attributes().value(QLatin1String("name")).toString(), {}};
+    while (decoder.nextElement()) {
+      if (reader.name() != QLatin1String("arguments")) {
+        reader.skipCurrentElement();
+        continue;
+      }
+      while (decoder.nextElement()) {
+        invoke.arguments.append(decoder.value());
+      }
     }
-  } catch (const DecodeError& failure) {
-    if (error != nullptr) {
-      *error = failure.message;
-    }
-    return std::nullopt;
-  }
-  return invoke;
+    decoder.check();
+    return invoke;
+  });
 }
 
 }  // namespace flash::external::xml
