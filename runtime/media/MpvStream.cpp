@@ -2,6 +2,7 @@
 
 #include "runtime/media/FlvFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +11,11 @@
 
 #include <mpv/client.h>
 #include <mpv/render.h>
+#include <mpv/stream_cb.h>
 
+#include <algorithm>
 #include <clocale>
+#include <cstring>
 #include <cstdlib>
 
 namespace media {
@@ -118,6 +122,7 @@ MpvStream::MpvStream(QObject* parent) : QObject(parent)
     handle_ = nullptr;
     return;
   }
+  mpv_stream_cb_add_ro(handle_, "kavomemory", this, &MpvStream::OpenMemoryFile);
   mpv_observe_property(handle_, EofReached, "eof-reached", MPV_FORMAT_FLAG);
   mpv_observe_property(handle_, PausedForCache, "paused-for-cache", MPV_FORMAT_FLAG);
   mpv_observe_property(handle_, VideoParams, "video-params", MPV_FORMAT_NODE);
@@ -163,7 +168,22 @@ void MpvStream::play(const QString& location)
   if (!isValid()) {
     return;
   }
+  if (location.isEmpty() || !IsAllowedLocation(location)) {
+    close();
+    emit status(QStringLiteral("NetStream.Play.StreamNotFound"), kError);
+    return;
+  }
+  {
+    const std::lock_guard<std::mutex> lock(memoryMutex_);
+    memoryFile_.reset();
+  }
+  load(location, false);
+}
+
+void MpvStream::load(const QString& location, bool fromMemory)
+{
   location_ = location;
+  memoryLocation_ = fromMemory;
   open_ = true;
   loaded_ = false;
   started_ = false;
@@ -172,15 +192,62 @@ void MpvStream::play(const QString& location)
   buffering_ = false;
   videoSize_ = {};
   frame_ = {};
-  if (location.isEmpty() || !IsAllowedLocation(location)) {
-    open_ = false;
-    emit status(QStringLiteral("NetStream.Play.StreamNotFound"), kError);
-    return;
-  }
   setFlag("pause", false);
   const QByteArray target = location.toUtf8();
   const char* command[] = {"loadfile", target.constData(), "replace", nullptr};
   mpv_command_async(handle_, 0, command);
+}
+
+// One opening of the memory file by mpv: its own read position over the shared, unchanging bytes.
+struct MpvStream::MemoryFile {
+  std::shared_ptr<const QByteArray> bytes;
+  int64_t position = 0;
+};
+
+int MpvStream::OpenMemoryFile(void* stream, char* /*uri*/, mpv_stream_cb_info* info)
+{
+  // Called on an mpv thread, while the GUI thread may be replacing the file.
+  auto* self = static_cast<MpvStream*>(stream);
+  std::shared_ptr<const QByteArray> bytes;
+  {
+    const std::lock_guard<std::mutex> lock(self->memoryMutex_);
+    bytes = self->memoryFile_;
+  }
+  if (!bytes) {
+    return MPV_ERROR_LOADING_FAILED;
+  }
+  info->cookie = new MemoryFile{bytes, 0};
+  info->read_fn = [](void* cookie, char* buffer, uint64_t wanted) -> int64_t {
+    auto* file = static_cast<MemoryFile*>(cookie);
+    const int64_t available = file->bytes->size() - file->position;
+    const int64_t count = std::min<int64_t>(available, static_cast<int64_t>(wanted));
+    std::memcpy(buffer, file->bytes->constData() + file->position, static_cast<size_t>(count));
+    file->position += count;
+    return count;
+  };
+  info->seek_fn = [](void* cookie, int64_t offset) -> int64_t {
+    auto* file = static_cast<MemoryFile*>(cookie);
+    if (offset < 0 || offset > file->bytes->size()) {
+      return MPV_ERROR_GENERIC;
+    }
+    file->position = offset;
+    return offset;
+  };
+  info->size_fn = [](void* cookie) -> int64_t { return static_cast<MemoryFile*>(cookie)->bytes->size(); };
+  info->close_fn = [](void* cookie) { delete static_cast<MemoryFile*>(cookie); };
+  return 0;
+}
+
+void MpvStream::playData(const QByteArray& bytes, const QString& name)
+{
+  if (!isValid()) {
+    return;
+  }
+  {
+    const std::lock_guard<std::mutex> lock(memoryMutex_);
+    memoryFile_ = std::make_shared<const QByteArray>(bytes);
+  }
+  load(QStringLiteral("kavomemory://") + QString::fromLatin1(QUrl::toPercentEncoding(name)), true);
 }
 
 void MpvStream::setFlag(const char* name, bool value)
@@ -364,9 +431,16 @@ void MpvStream::reportLoaded()
     info.insert(QStringLiteral("height"), static_cast<double>(height));
   }
   // An FLV file's own metadata has exact numbers and types, which mpv hides or rounds.
+  QBuffer memory;
   QFile local(LocalPathOf(location_));
-  if (!local.fileName().isEmpty() && local.open(QIODevice::ReadOnly)) {
-    if (const auto stored = flv::ReadMetadata(local)) {
+  QIODevice* file = &local;
+  if (memoryLocation_) {
+    const std::lock_guard<std::mutex> lock(memoryMutex_);
+    memory.setData(memoryFile_ ? *memoryFile_ : QByteArray());
+    file = &memory;
+  }
+  if ((file == &memory || !local.fileName().isEmpty()) && file->open(QIODevice::ReadOnly)) {
+    if (const auto stored = flv::ReadMetadata(*file)) {
       info.clear();
       for (const auto& [name, value] : *stored) {
         info.insert(name, value);

@@ -6,9 +6,13 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <memory>
+#include <mutex>
+
 struct mpv_handle;
 struct mpv_render_context;
 struct mpv_event;
+struct mpv_stream_cb_info;
 
 namespace media {
 
@@ -29,6 +33,8 @@ class MpvStream : public QObject {
   // Opens a local path or an http, https or rtmp address and plays it from its start. Any other
   // scheme is refused with "NetStream.Play.StreamNotFound".
   void play(const QString& location);
+  // Plays a file held in memory (a resource the host served), named for the messages only.
+  void playData(const QByteArray& bytes, const QString& name);
   void pause();
   void resume();
   // Exact seek; "NetStream.Seek.Notify" follows when the picture at that time is ready.
@@ -60,18 +66,25 @@ class MpvStream : public QObject {
   void frameReady();
 
  private:
+  void load(const QString& location, bool fromMemory);
   void drainEvents();
   void handleEvent(const mpv_event& event);
   void renderFrame();
   void reportLoaded();
   void setFlag(const char* name, bool value);
 
+  struct MemoryFile;
+  static int OpenMemoryFile(void* stream, char* uri, ::mpv_stream_cb_info* info);
+
   mpv_handle* handle_ = nullptr;
+  std::mutex memoryMutex_;
+  std::shared_ptr<const QByteArray> memoryFile_;
   mpv_render_context* render_ = nullptr;
   QString location_;
   QSize targetSize_;
   QSize videoSize_;
   QImage frame_;
+  bool memoryLocation_ = false;
   bool open_ = false;
   bool loaded_ = false;  // the file is open and its metadata reported: pictures may follow
   bool started_ = false;
