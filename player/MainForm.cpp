@@ -15,6 +15,7 @@
 #include "shared/PanelStatusBar.h"
 #include "shared/SpecialFolders.h"
 #include "shared/ToolRunner.h"
+#include "movie/MovieClasses.h"
 #include "movie/MovieResource.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ void TMainForm::BuildLayout()
 
   FlashPlayer = new TFlashPlayerControl(this);
   FlashPlayer->setVisible(false);
+  RegisterPlayerMovieClasses(FlashPlayer->classes());
   connect(FlashPlayer, &TFlashPlayerControl::OnFlashCall, this,
           [this](const QString& request) { RunHandler([&] { FlashPlayerFlashCall(request); }); });
   // Raised from inside the movie's file access: the handler only makes the stream.
