@@ -19,6 +19,8 @@
 #include "movie/MovieResource.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -212,7 +214,12 @@ void TMainForm::ResizeToVideo(int width, int height)
 
 void TMainForm::OpenClick()
 {
-  if (OpenDialog->exec() != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty()) {
+  const int answer = OpenDialog->exec();
+  // The name field's completion list may still be up when the dialog is closed with Enter.
+  for (QCompleter* completer : OpenDialog->findChildren<QCompleter*>()) {
+    completer->popup()->hide();
+  }
+  if (answer != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty()) {
     return;
   }
   setCurrentFile(OpenDialog->selectedFiles().constFirst());
