@@ -3,6 +3,9 @@
 #include "runtime/Trace.h"
 #include "runtime/display/MovieClip.h"
 
+#include <QDir>
+#include <QUrl>
+
 #include <cmath>
 #include <exception>
 
@@ -19,6 +22,11 @@ void ForEachOnStage(display::DisplayObject& object, const Visit& visit)
       ForEachOnStage(*child, visit);
     }
   }
+}
+
+bool IsRelative(const QString& path)
+{
+  return !path.isEmpty() && QDir::isRelativePath(path) && QUrl(path).scheme().isEmpty();
 }
 
 }  // namespace
@@ -60,7 +68,7 @@ QString Player::start(const MovieClassRegistry& classes)
 
 std::shared_ptr<QIODevice> Player::openExternalResource(const QString& relativePath)
 {
-  if (shutDown_ || !host_.openResource) {
+  if (shutDown_ || !host_.openResource || !IsRelative(relativePath)) {
     return nullptr;
   }
   QIODevice* stream = host_.openResource(relativePath);

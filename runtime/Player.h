@@ -49,7 +49,8 @@ class Player {
   const swf::MovieFile& movieFile() const { return movie_; }
   display::DisplayObject* root() const { return root_.get(); }
 
-  // Opens a path relative to the movie through the host; null when the host has no stream for it.
+  // Opens a path relative to the movie through the host; null when the host has no stream for it (and,
+  // without asking the host, for absolute paths and addresses).
   // The stream's owner frees it when done, and the host hears of that first.
   std::shared_ptr<QIODevice> openExternalResource(const QString& relativePath);
 

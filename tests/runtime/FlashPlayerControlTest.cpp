@@ -208,7 +208,11 @@ TEST_F(RuntimeFlashPlayerControl, RelativeResourcesComeFromTheHostAndAreFreedByT
             "<string>FLV data</string>");
   EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("flashvideo.flv")})),
             "<null/>");
-  EXPECT_EQ(asked, (QStringList{"FlashVideo.flv", "flashvideo.flv"}));
+  EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("/tmp/FlashVideo.flv")})),
+            "<null/>");
+  EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("http://host/a.flv")})),
+            "<null/>");
+  EXPECT_EQ(asked, (QStringList{"FlashVideo.flv", "flashvideo.flv"}));  // absolute ones are not the host's
   EXPECT_EQ(unloaded, given);
 }
 
