@@ -36,8 +36,6 @@ Player::Player(swf::MovieFile movie, QMap<QString, QString> parameters, std::sha
       externalInterface_(host_.call), stage_(std::make_shared<display::Stage>(movie_.stageSize(), this))
 {
   stage_->setFrameRate(movie_.frameRate > 0 ? movie_.frameRate : 12);
-  stage_->setDisplayStateHandler(host_.displayState);
-  stage_->setRepaintHandler(host_.repaint);
 }
 
 Player::~Player()

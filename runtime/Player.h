@@ -19,13 +19,10 @@ namespace flash {
 // each movie it loads and shut down when the next one replaces it.
 class Player {
  public:
-  // What the host gives the movie.
+  // What the host gives the movie. Display-state requests and repaints go through the stage's own
+  // handlers.
   struct Host {
     external::ExternalInterface::HostHandler call;
-    // Asked to enter (true) or leave full screen; true when it did.
-    std::function<bool(bool fullScreen)> displayState;
-    // A stage-space area needs painting.
-    std::function<void(const QRectF&)> repaint;
     // A stream for a path relative to the movie, or null; the runtime owns what it gets.
     std::function<QIODevice*(const QString& relativePath)> openResource;
     // Told just before a stream from openResource is freed.
