@@ -3,6 +3,8 @@
 #include "runtime/Trace.h"
 #include "runtime/display/MovieClip.h"
 
+#include <QNetworkAccessManager>
+
 #include <cmath>
 #include <exception>
 
@@ -79,6 +81,14 @@ std::shared_ptr<QIODevice> Player::openExternalResource(const QString& relativeP
     }
     delete device;
   });
+}
+
+QNetworkAccessManager* Player::networkAccess()
+{
+  if (!network_ && !shutDown_) {
+    network_ = std::make_unique<QNetworkAccessManager>();
+  }
+  return shutDown_ ? nullptr : network_.get();
 }
 
 void Player::wakeFrameClock()
