@@ -15,5 +15,8 @@ struct ArgumentError : Error {
 struct RangeError : Error {
   using Error::Error;
 };
+struct SecurityError : Error {
+  using Error::Error;
+};
 
 }  // namespace flash

@@ -9,8 +9,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QUrl>
 
 #include <utility>
+
+namespace {
+
+// A folder path or address as the folder URL that relative paths resolve against.
+QUrl BaseFolderUrl(const QString& base)
+{
+  if (base.isEmpty()) {
+    return {};
+  }
+  QUrl url = QUrl(base).scheme().isEmpty() ? QUrl::fromLocalFile(base) : QUrl(base);
+  if (!url.path().endsWith(QLatin1Char('/'))) {
+    url.setPath(url.path() + QLatin1Char('/'));
+  }
+  return url;
+}
+
+}  // namespace
 
 TFlashPlayerControl::TFlashPlayerControl(QWidget* parent) : QWidget(parent)
 {
@@ -61,6 +79,7 @@ bool TFlashPlayerControl::LoadMovieFromStream(QIODevice* stream)
     return given;
   };
   host.resourceClosing = [this](QIODevice* closing) { emit OnUnloadExternalResourceAsync(closing); };
+  host.base = BaseFolderUrl(base_);
 
   auto next = std::make_unique<flash::Player>(*read.movie, flash::parseFlashVars(flashVars_),
                                               std::make_shared<flash::utils::Clock>(clockMode_), std::move(host));

@@ -40,6 +40,11 @@ class TFlashPlayerControl : public QWidget {
   QString FlashVars() const { return flashVars_; }
   void setFlashVars(const QString& vars) { flashVars_ = vars; }
 
+  // The folder or address that relative paths of the movie's content are read from when the window does
+  // not serve them itself (the movie's own location); empty for none.
+  QString Base() const { return base_; }
+  void setBase(const QString& base) { base_ = base; }
+
   // The classes a movie file may name as its root.
   flash::MovieClassRegistry& classes() { return classes_; }
   // The clock of movies loaded from now on (a manual one lets tests move time by hand).
@@ -89,6 +94,7 @@ class TFlashPlayerControl : public QWidget {
   bool allowFullscreen_ = false;
   QColor background_;
   QString flashVars_;
+  QString base_;
   flash::MovieClassRegistry classes_;
   flash::utils::Clock::Mode clockMode_ = flash::utils::Clock::Mode::Real;
   std::unique_ptr<flash::Player> player_;

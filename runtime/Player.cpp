@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QUrl>
+#include <QNetworkAccessManager>
 
 #include <cmath>
 #include <exception>
@@ -85,6 +86,14 @@ std::shared_ptr<QIODevice> Player::openExternalResource(const QString& relativeP
     }
     delete device;
   });
+}
+
+QNetworkAccessManager* Player::networkAccess()
+{
+  if (!network_ && !shutDown_) {
+    network_ = std::make_unique<QNetworkAccessManager>();
+  }
+  return shutDown_ ? nullptr : network_.get();
 }
 
 void Player::wakeFrameClock()

@@ -4,14 +4,18 @@
 #include "runtime/display/Stage.h"
 #include "runtime/external/ExternalInterface.h"
 #include "runtime/swf/MovieFile.h"
+#include "runtime/system/System.h"
 #include "runtime/utils/Clock.h"
 
 #include <QIODevice>
 #include <QMap>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QNetworkAccessManager;
 
 namespace flash {
 
@@ -27,6 +31,8 @@ class Player {
     std::function<QIODevice*(const QString& relativePath)> openResource;
     // Told just before a stream from openResource is freed.
     std::function<void(QIODevice*)> resourceClosing;
+    // The folder of the movie's own location (a folder URL ending in "/"); empty when it has none.
+    QUrl base;
   };
 
   Player(swf::MovieFile movie, QMap<QString, QString> parameters, std::shared_ptr<utils::Clock> clock, Host host);
@@ -50,6 +56,11 @@ class Player {
   // without asking the host, for absolute paths and addresses).
   // The stream's owner frees it when done, and the host hears of that first.
   std::shared_ptr<QIODevice> openExternalResource(const QString& relativePath);
+  // Where relative paths the host does not serve are looked for; empty when the movie has no location.
+  const QUrl& movieBase() const { return host_.base; }
+  // The movie's network access; null once the movie has ended (loads then deliver nothing).
+  QNetworkAccessManager* networkAccess();
+  system::System& system() { return system_; }
 
   // Makes sure the frame clock ticks while any clip plays or anything listens for enterFrame.
   void wakeFrameClock();
@@ -72,6 +83,8 @@ class Player {
   std::shared_ptr<display::Stage> stage_;
   std::shared_ptr<display::DisplayObject> root_;
   std::vector<std::function<void()>> shutdownHooks_;
+  std::unique_ptr<QNetworkAccessManager> network_;
+  system::System system_;
   utils::Clock::TaskId frameTask_ = 0;
   qint64 frameOrigin_ = 0;
   qint64 framesRun_ = 0;

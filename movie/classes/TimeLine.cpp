@@ -2,27 +2,20 @@
 
 #include "runtime/Player.h"
 #include "runtime/events/TimerEvent.h"
-#include "runtime/utils/Timer.h"
+
+#include <QRectF>
 
 #include <cmath>
 
 namespace classes {
 
-using flash::events::Event;
 using flash::events::MouseEvent;
 
-TimeLine::TimeLine(flash::Player& player) : player_(player) {}
-
-TimeLine::~TimeLine()
-{
-  if (timer) {
-    timer->stop();
-  }
-}
+TimeLine::TimeLine(flash::Player& player) : loader(std::make_shared<CLoader>(player)), player_(player) {}
 
 void TimeLine::defaultInit(const std::vector<std::shared_ptr<flash::display::Bitmap>>& parts)
 {
-  if (parts.size() != 5) {
+  if (parts.size() < 5) {
     return;
   }
   bm_d = parts[0];
@@ -33,30 +26,62 @@ void TimeLine::defaultInit(const std::vector<std::shared_ptr<flash::display::Bit
   build(false);
 }
 
+void TimeLine::loadControl(const QVariantMap& skin)
+{
+  for (const char* part : {"drag", "tl_l", "tl_c", "tl_r", "tl_f"}) {
+    loader->addToLoad(loader->TYPE_FLASH, skin.value(QString::fromLatin1(part)).toString());
+  }
+  loader->startLoad();
+  loader->addEventListener(CLoader::LOAD_ALL_COMPLETED, [this](flash::events::Event&) { onLoadAllCompleted(); });
+}
+
+void TimeLine::onLoadAllCompleted()
+{
+  const auto& results = loader->getLoadedData();
+  std::vector<std::shared_ptr<flash::display::Bitmap>> bitmaps;
+  for (const LoadResult& result : results) {
+    auto bitmap = std::dynamic_pointer_cast<flash::display::Bitmap>(result.content());
+    if (!bitmap) {
+      return;
+    }
+    bitmaps.push_back(std::move(bitmap));
+  }
+  if (bitmaps.size() < 5) {
+    return;
+  }
+  bm_d = bitmaps[0];
+  bm_l = bitmaps[1];
+  bm_c = bitmaps[2];
+  bm_r = bitmaps[3];
+  bm_f = bitmaps[4];
+  build(true);
+}
+
 void TimeLine::build(bool skinned)
 {
-  const double W = timeline_width;
-  const double H = timeline_height;
+  const double w = timeline_width;
+  const double h = timeline_height;
   mc = std::make_shared<flash::display::MovieClip>();
+
   bm_l->setX(0);
-  bm_l->setHeight(H);
+  bm_l->setHeight(h);
   bm_l->setWidth(10);
   bm_r->setWidth(10);
   mc->addChild(bm_l);
   bm_c->setX(bm_l->width());
-  bm_c->setWidth(W - (bm_l->width() + bm_r->width()));
-  bm_c->setHeight(H);
+  bm_c->setWidth(w - (bm_l->width() + bm_r->width()));
+  bm_c->setHeight(h);
   mc->addChild(bm_c);
-  bm_r->setX(W - bm_r->width());
-  bm_r->setHeight(H);
+  bm_r->setX(w - bm_r->width());
+  bm_r->setHeight(h);
   mc->addChild(bm_r);
   mc->addTypedListener<MouseEvent>(MouseEvent::MOUSE_UP, [this](MouseEvent& event) { onTrackRelease(event); });
   addChild(mc);
 
+  bm_f->setX(0);
+  bm_f->setWidth(0);
+  bm_f->setHeight(h);
   timeline = bm_f;
-  timeline->setX(0);
-  timeline->setWidth(0);
-  timeline->setHeight(H);
   addChild(timeline);
 
   mc_drag = std::make_shared<flash::display::MovieClip>();
@@ -64,76 +89,70 @@ void TimeLine::build(bool skinned)
   mc_drag->setY(skinned ? 0 : -1);
   mc_drag->setButtonMode(!skinned);
   bm_d->setY(-bm_d->height() / 2 + 4);
-  bm_d->setHeight(H + 2);
-  bm_d->setWidth(skinned ? H : 4);
+  bm_d->setHeight(h + 2);
+  bm_d->setWidth(skinned ? h : 4);
   mc_drag->addChild(bm_d);
   addChild(mc_drag);
 
-  mc_drag->addTypedListener<MouseEvent>(MouseEvent::MOUSE_DOWN, [this](MouseEvent&) {
-    mc_drag->startDrag(false, QRectF(0, mc_drag->y(), seekSpan(), 0));
-    mouse_down = true;
-  });
-  mc_drag->addTypedListener<MouseEvent>(MouseEvent::MOUSE_UP, [this](MouseEvent& event) { endDrag(event); });
-  addTypedListener<MouseEvent>(MouseEvent::MOUSE_MOVE, [this](MouseEvent& event) {
-    if (duration != 0 && mouse_down) {
-      timeline->setWidth(trackX(event));
-    }
-  });
+  mc_drag->addTypedListener<MouseEvent>(MouseEvent::MOUSE_DOWN, [this](MouseEvent& event) { onHandlePress(event); });
+  mc_drag->addTypedListener<MouseEvent>(MouseEvent::MOUSE_UP, [this](MouseEvent& event) { onHandleRelease(event); });
+  addTypedListener<MouseEvent>(MouseEvent::MOUSE_MOVE, [this](MouseEvent& event) { onMove(event); });
 
-  timer = std::make_shared<flash::utils::Timer>(player_.clock(), 50);
-  timer->addEventListener(flash::events::TimerEvent::TIMER, [this](Event&) {
-    if (mc_drag) {
-      timeline->setWidth(mc_drag->x());
-    }
-  });
+  timer = std::make_shared<flash::utils::Timer>(player_.clock(), 50, 0);
+  timer->addEventListener(flash::events::TimerEvent::TIMER, [this](flash::events::Event&) { onTick(); });
   timer->start();
+
   if (skinned) {
-    Event loaded(ON_TIMELINE_LOAD);
+    flash::events::Event loaded(ON_TIMELINE_LOAD);
     dispatchEvent(loaded);
   }
 }
 
 double TimeLine::seekSpan() const
 {
-  return timeline_width - (mc_drag ? mc_drag->width() : 0);
+  return timeline_width - mc_drag->width();
 }
 
 double TimeLine::trackX(const MouseEvent& event) const
 {
-  return globalToLocal(QPointF(event.stageX(), event.stageY())).x();
+  return mc->globalToLocal(QPointF(event.stageX(), event.stageY())).x();
 }
 
-void TimeLine::setWidth(double width)
+void TimeLine::setFillWidth(double width)
 {
-  timeline_width = width;
+  // A fill never reaches left of the track's start.
+  timeline->setWidth(std::max(width, 0.0));
+}
+
+void TimeLine::setWidth(double w)
+{
+  timeline_width = w;
   if (bm_c) {
-    bm_c->setWidth(width - (bm_l->width() + bm_r->width()));
+    bm_c->setWidth(w - (bm_l->width() + bm_r->width()));
   }
   if (bm_r) {
-    bm_r->setX(width - bm_r->width());
+    bm_r->setX(w - bm_r->width());
   }
-  if (timeline) {
-    setPosition();
-  }
+  setPosition();
 }
 
-void TimeLine::setPos(double seconds)
+void TimeLine::setPos(double t)
 {
-  if (mouse_down || duration == 0 || !timeline) {
+  if (!mc_drag || mouse_down || duration == 0) {
     return;
   }
-  double px = std::ceil((seconds / duration) * seekSpan()) - 1;
+  double px = std::ceil((t / duration) * seekSpan()) - 1;
   if (px < 0) {
     px = 0;
   }
-  timeline->setWidth(px);
+  setFillWidth(px);
   mc_drag->setX(px);
-  position = seconds;
+  position = t;
 }
 
 void TimeLine::setPosition()
 {
-  if (duration == 0) {
+  if (!timeline || duration == 0 || seekSpan() <= 0) {
     return;
   }
   position = std::ceil((timeline->width() / seekSpan()) * duration) - 1;
@@ -148,16 +167,38 @@ void TimeLine::onTrackRelease(MouseEvent& event)
     return;
   }
   const double x = trackX(event);
-  if (x < seekSpan()) {
-    timeline->setWidth(x);
-    mc_drag->setX(x);
-    setPosition();
-    Event changed(ON_TIMELINE_CHANGE);
-    dispatchEvent(changed);
+  if (x >= seekSpan()) {
+    return;
+  }
+  setFillWidth(x);
+  mc_drag->setX(x);
+  setPosition();
+  flash::events::Event changed(ON_TIMELINE_CHANGE);
+  dispatchEvent(changed);
+}
+
+void TimeLine::onHandlePress(MouseEvent& /*event*/)
+{
+  mc_drag->startDrag(false, QRectF(0, mc_drag->y(), seekSpan(), 0));
+  mouse_down = true;
+}
+
+void TimeLine::onMove(MouseEvent& event)
+{
+  if (duration == 0 || !mouse_down) {
+    return;
+  }
+  setFillWidth(trackX(event));
+}
+
+void TimeLine::onTick()
+{
+  if (bm_d && timeline) {
+    setFillWidth(mc_drag->x());
   }
 }
 
-void TimeLine::endDrag(MouseEvent& event)
+void TimeLine::onHandleRelease(MouseEvent& event)
 {
   if (!mc_drag) {
     return;
@@ -166,21 +207,27 @@ void TimeLine::endDrag(MouseEvent& event)
   if (!mouse_down) {
     return;
   }
-  // A release while the length is unknown still ends the drag, so the bar follows the stream again.
-  if (duration != 0) {
-    // Left of the track start the fill is empty: the position is the start, not a negative time.
-    timeline->setWidth(std::max(0.0, trackX(event)));
-    setPosition();
-    position = std::max(0.0, position);
-    Event changed(ON_TIMELINE_CHANGE);
-    dispatchEvent(changed);
-  }
+  // The drag is over whatever follows: later positions from the owner are shown again.
   mouse_down = false;
+  if (duration == 0) {
+    return;
+  }
+  const double x = trackX(event);
+  if (x < 0) {
+    // Released left of the track: the start of the media.
+    setFillWidth(0);
+    position = 0;
+  } else {
+    setFillWidth(x);
+    setPosition();
+  }
+  flash::events::Event changed(ON_TIMELINE_CHANGE);
+  dispatchEvent(changed);
 }
 
 void TimeLine::stageMouseUp(MouseEvent& event)
 {
-  endDrag(event);
+  onHandleRelease(event);
 }
 
 }  // namespace classes

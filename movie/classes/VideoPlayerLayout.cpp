@@ -107,7 +107,7 @@ void VideoPlayer::initDefault()
   timeline->addEventListener(TimeLine::ON_TIMELINE_CHANGE, [this](Event&) { onChangeTimeline(); });
   addChild(timeline);
 
-  volume = std::make_shared<VolumeControl>();
+  volume = std::make_shared<VolumeControl>(player_);
   volume->setX(W - 47);
   volume->setY(H - buttonHeight + 3);
   volume->setScaleX(0.6);

@@ -49,7 +49,11 @@ bool NginxServer::start()
       "  uwsgi_temp_path \"%1/uwsgi\"; scgi_temp_path \"%1/scgi\";\n"
       "  types { text/xml xml; image/png png; image/jpeg jpg; image/gif gif; application/x-shockwave-flash swf;\n"
       "          video/x-flv flv; video/mp4 mp4; }\n"
-      "  server { listen 127.0.0.1:%2; root \"%4\"; error_page 405 =200 $uri; }\n"
+      "  log_format requests '$request|pragma=$http_pragma|type=$content_type|body=$request_body';\n"
+      "  server { listen 127.0.0.1:%2; root \"%4\"; error_page 405 =200 $uri;\n"
+      "    access_log \"%1/requests.log\" requests;\n"
+      "    location / { mirror /request-body; mirror_request_body on; }\n"
+      "    location = /request-body { internal; return 204; } }\n"
       "}\n"
       "rtmp { server { listen 127.0.0.1:%3; application vod { play \"%5\"; } } }\n")
                              .arg(dir)
@@ -86,4 +90,30 @@ bool NginxServer::start()
     return false;
   }
   return true;
+}
+
+QStringList NginxServer::requests(int atLeast) const
+{
+  const QString path = prefix_.path() + QStringLiteral("/requests.log");
+  auto read = [&path] {
+    QFile log(path);
+    log.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  };
+  QStringList lines = read();
+  if (lines.size() >= atLeast) {
+    return lines;
+  }
+  // nginx logs a request just after answering it: wait for the log to grow.
+  QFileSystemWatcher watcher({path});
+  QEventLoop loop;
+  QObject::connect(&watcher, &QFileSystemWatcher::fileChanged, &loop, &QEventLoop::quit);
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+  guard.start(5000);
+  while ((lines = read()).size() < atLeast && guard.isActive()) {
+    loop.exec();
+  }
+  return lines;
 }
