@@ -1,6 +1,8 @@
 // Runs the player movie on its own: a window with the host control, the movie's start parameters from
 // the command line, and every call the movie makes to its host printed on standard output.
-//   movie_host [--size WxH] [--movie file.swf] [name=value ...]
+//   movie_host [--size WxH] [--movie file.swf] [--base folder-or-address] [name=value ...]
+// Relative addresses in the movie's loads resolve against --base (the folder of a local movie file
+// otherwise).
 // Example: movie_host type_video=flv url=/videos/clip.flv auto_play=true
 #include "movie/MovieClasses.h"
 #include "movie/MovieResource.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
 
@@ -41,6 +44,7 @@ int main(int argc, char** argv)
   QStringList arguments = QApplication::arguments().mid(1);
   QSize size(408, 380);
   QString moviePath = kPlayerMovieResource;
+  QString base;
   while (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--"))) {
     const QString option = arguments.takeFirst();
     const QString value = arguments.isEmpty() ? QString() : arguments.takeFirst();
@@ -49,6 +53,8 @@ int main(int argc, char** argv)
       size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
     } else if (option == QStringLiteral("--movie")) {
       moviePath = value;
+    } else if (option == QStringLiteral("--base")) {
+      base = value;
     } else {
       std::fprintf(stderr, "unknown option %s\n", qPrintable(option));
       return 2;
@@ -70,6 +76,10 @@ int main(int argc, char** argv)
     std::fflush(stdout);
   });
   control.setFlashVars(StartParameters(arguments));
+  if (base.isEmpty() && moviePath != kPlayerMovieResource) {
+    base = QFileInfo(moviePath).absolutePath();
+  }
+  control.setBase(base);
   QFile movie(moviePath);
   if (!movie.open(QIODevice::ReadOnly)) {
     std::fprintf(stderr, "cannot read the movie %s\n", qPrintable(moviePath));

@@ -241,8 +241,12 @@ void VideoPlayer::connectStream()
   // The holder goes below the timeline and the volume control, the preloader just above it.
   const int below = timeline && timeline->parent() == this ? getChildIndex(timeline.get()) : numChildren();
   addChildAt(holder, below);
-  if (preloader) {
+  if (preloader && skinKind() == SkinKind::Default) {
     addChildAt(preloader, getChildIndex(holder.get()) + 1);
+  } else if (preloader && preloader->parent() == this && timeline) {
+    // The skin's preloader lies above the seek bar, below the time labels.
+    removeChild(preloader.get());
+    addChildAt(preloader, getChildIndex(timeline.get()) + 1);
   }
   playState(true);
   timelineTimer = std::make_shared<flash::utils::Timer>(player_.clock(), 500);

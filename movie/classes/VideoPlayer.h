@@ -41,6 +41,8 @@ class Timer;
 
 namespace classes {
 
+class CLoader;
+class CXMLToArray;
 class TimeLine;
 class VolumeControl;
 class VersionDetect;
@@ -96,8 +98,12 @@ class VideoPlayer : public flash::display::Sprite {
   void onFullScreen(bool fullScreen);
   void stageMouseUp(flash::events::MouseEvent& event);
 
-  // XML skin: loading of the skin's parts, and their layout on the stage.
+  // XML skin: loading of the skin's parts, their assembly and their layout on the stage.
   void startSkinLoading();
+  void onLoadAllCompleted();
+  void onLoadPanel();
+  void onNextLoad();
+  void errorPlayer(int code);
   void layoutSkin();
 
   // Start-up completion: runs once the controls exist.
@@ -118,6 +124,8 @@ class VideoPlayer : public flash::display::Sprite {
   bool is_loadded = false;
   QVariantList loadedState;
   QVariantMap skins;
+  std::shared_ptr<CXMLToArray> xml_encode;
+  std::shared_ptr<CLoader> loader;
 
   std::shared_ptr<flash::net::NetConnection> connection;
   std::shared_ptr<flash::net::NetStream> stream;
@@ -159,6 +167,9 @@ class VideoPlayer : public flash::display::Sprite {
   SkinKind skinKind() const;
   flash::display::Stage& stageRef() const;
   std::shared_ptr<flash::display::DisplayObject> partNamed(const QString& name) const;
+  QVariantMap skinEntry(const QString& name) const { return skins.value(name).toMap(); }
+  double skinNumber(const QString& entry, const QString& attribute) const;
+  bool skinFlag(const QString& entry, const QString& attribute) const;
   void setButtonShown(const std::shared_ptr<flash::display::DisplayObject>& button, const QString& skinEntry,
                       bool shown);
 

@@ -8,6 +8,7 @@
 #include "runtime/external/ExternalApiXml.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -16,8 +17,9 @@
 #include <memory>
 
 // The player movie loaded into a host control from its embedded file, with every call it makes to the
-// host recorded as "name(arguments)".
-class MovieHost {
+// host recorded as "name(arguments)". Waiting runs the event loop and looks again after every call to
+// the host and every repaint of the control (a change on the stage).
+class MovieHost : public QObject {
  public:
   struct Call {
     QString name;
@@ -40,6 +42,15 @@ class MovieHost {
       }
       loop_.quit();
     });
+    control.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    if (watched == &control && event->type() == QEvent::Paint) {
+      loop_.quit();
+    }
+    return false;
   }
 
   bool load(const QString& flashVars)
