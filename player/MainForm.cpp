@@ -2,6 +2,8 @@
 
 #include "player/AboutForm.h"
 #include "player/ConversionHandoff.h"
+#include "player/MovieHostBridge.h"
+#include "player/StartParameters.h"
 #include "player/ProgramState.h"
 #include "player/SettingsForm.h"
 #include "player/SettingsStore.h"
@@ -12,8 +14,14 @@
 #include "shared/Look.h"
 #include "shared/PanelStatusBar.h"
 #include "shared/SpecialFolders.h"
+#include "shared/ToolRunner.h"
+#include "movie/MovieClasses.h"
+#include "movie/MovieResource.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -56,6 +64,12 @@ void TMainForm::BuildLayout()
 
   FlashPlayer = new TFlashPlayerControl(this);
   FlashPlayer->setVisible(false);
+  RegisterPlayerMovieClasses(FlashPlayer->classes());
+  connect(FlashPlayer, &TFlashPlayerControl::OnFlashCall, this,
+          [this](const QString& request) { RunHandler([&] { FlashPlayerFlashCall(request); }); });
+  // Raised from inside the movie's file access: the handler only makes the stream.
+  connect(FlashPlayer, &TFlashPlayerControl::OnLoadExternalResourceAsync, this,
+          &TMainForm::FlashPlayerLoadExternalResourceAsync, Qt::DirectConnection);
 
   Panel = new QWidget(this);
   Panel->setObjectName(QStringLiteral("Panel"));
@@ -73,6 +87,8 @@ void TMainForm::BuildLayout()
   setTabOrder(Replay, Settings);
   connect(Settings, &QPushButton::clicked, this, [this] { RunHandler([this] { SettingsClick(); }); });
   connect(Convert, &QPushButton::clicked, this, [this] { RunHandler([this] { ConvertClick(); }); });
+  connect(Open, &QPushButton::clicked, this, [this] { RunHandler([this] { OpenClick(); }); });
+  connect(Replay, &QPushButton::clicked, this, [this] { RunHandler([this] { ReplayClick(); }); });
 
   sStatusBar = new PanelStatusBar(this);
   sStatusBar->setObjectName(QStringLiteral("sStatusBar"));
@@ -194,4 +210,60 @@ void TMainForm::ResizeToVideo(int width, int height)
 {
   FlashPlayer->resize(width, height);
   resize(ClientSizeForOuter(QSize(width + 16, height + 110)));
+}
+
+void TMainForm::OpenClick()
+{
+  const int answer = OpenDialog->exec();
+  // The name field's completion list may still be up when the dialog is closed with Enter.
+  for (QCompleter* completer : OpenDialog->findChildren<QCompleter*>()) {
+    completer->popup()->hide();
+  }
+  if (answer != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty()) {
+    return;
+  }
+  setCurrentFile(OpenDialog->selectedFiles().constFirst());
+  const QString chosen = CurrentFile();
+  PlayFile(chosen);
+  Replay->setEnabled(true);
+  Convert->setEnabled(true);
+  RunAndCapture(BuildProbeCommand(FFmpegPath, chosen));
+  // The file the dialog holds now: another open during the probe may have changed it.
+  ParseVideoSize(CapturedOutput, FileExtension(CurrentFile()));
+}
+
+void TMainForm::ReplayClick()
+{
+  PlayFile(CurrentFile());
+}
+
+void TMainForm::PlayFile(const QString& path)
+{
+  ShowPlayer();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SetOuterSizeConstraints(*this, 0, 0, 0, 0);
+  {
+    QFile movie(kPlayerMovieResource);
+    movie.open(QIODevice::ReadOnly);
+    FlashPlayer->setFlashVars(BuildStartParameters(path));
+    FlashPlayer->LoadMovieFromStream(&movie);
+  }
+  setWindowTitle(CaptionFor(path));
+  QApplication::restoreOverrideCursor();
+  if (SettingsKeyExists(SettingsKeyPath)) {
+    WriteSetting(SettingsKeyPath, LastOpenDirectoryValue, FolderWithSeparator(path));
+  }
+}
+
+void TMainForm::FlashPlayerFlashCall(const QString& request)
+{
+  // The player shows nothing of the movie's calls; it only reads them.
+  ReadMovieCall(request, [this](const QString& call) { return FlashPlayer->CallFunction(call); });
+}
+
+void TMainForm::FlashPlayerLoadExternalResourceAsync(const QString& path, QIODevice** stream)
+{
+  if (QIODevice* clip = OpenEmbeddedResource(path)) {
+    *stream = clip;
+  }
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QFileDialog;
+class QIODevice;
 class QLabel;
 class QPushButton;
 class PanelStatusBar;
@@ -36,6 +37,11 @@ class TMainForm : public QWidget {
   void FormCreate();
   void SettingsClick();
   void ConvertClick();
+  void OpenClick();
+  void ReplayClick();
+  void PlayFile(const QString& path);
+  void FlashPlayerFlashCall(const QString& request);
+  void FlashPlayerLoadExternalResourceAsync(const QString& path, QIODevice** stream);
   void BuildToolPaths();
   void ShowPlayer();
 

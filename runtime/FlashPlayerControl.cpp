@@ -70,12 +70,6 @@ bool TFlashPlayerControl::LoadMovieFromStream(QIODevice* stream)
 
   flash::Player::Host host;
   host.call = [this](const QString& request) { return hostCall(request); };
-  host.displayState = [this](bool fullScreen) { return setFullScreen(fullScreen); };
-  host.repaint = [this](const QRectF& area) {
-    if (player_) {
-      update(player_->stage().viewTransform().mapRect(area).toAlignedRect());
-    }
-  };
   host.openResource = [this](const QString& path) {
     QIODevice* given = nullptr;
     emit OnLoadExternalResourceAsync(path, &given);
@@ -89,11 +83,23 @@ bool TFlashPlayerControl::LoadMovieFromStream(QIODevice* stream)
 
   auto next = std::make_unique<flash::Player>(*read.movie, flash::parseFlashVars(flashVars_),
                                               std::make_shared<flash::utils::Clock>(clockMode_), std::move(host));
-  next->stage().setViewSize(size());
+  // Bound to this movie's own stage: the movie starts (and may call them) before it replaces the old one.
+  flash::display::Stage& stage = next->stage();
+  stage.setDisplayStateHandler([this, &stage](bool fullScreen) { return setFullScreen(fullScreen, stage); });
+  stage.setRepaintHandler([this, &stage](const QRectF& area) { update(stage.viewTransform().mapRect(area).toAlignedRect()); });
+  const bool wasFullScreen = fullScreen_;
+  if (wasFullScreen) {
+    leaveFullScreenWindow();  // a new movie starts in the normal display state
+  }
+  stage.setViewSize(size());
   const QString error = next->start(classes_);
   if (!error.isEmpty()) {
     movieError_ = error;
     next->shutdown();
+    if (wasFullScreen && player_) {
+      player_->stage().setViewSize(size());
+      player_->stage().displayStateChanged(false);
+    }
     return false;
   }
   movieError_.clear();
@@ -117,7 +123,7 @@ QString TFlashPlayerControl::hostCall(const QString& request)
   return std::exchange(returnValue_, outer);
 }
 
-bool TFlashPlayerControl::setFullScreen(bool fullScreen)
+bool TFlashPlayerControl::setFullScreen(bool fullScreen, flash::display::Stage& stage)
 {
   if (fullScreen == fullScreen_) {
     return true;
@@ -125,23 +131,27 @@ bool TFlashPlayerControl::setFullScreen(bool fullScreen)
   if (fullScreen && !allowFullscreen_) {
     return false;
   }
-  fullScreen_ = fullScreen;
   if (fullScreen) {
+    fullScreen_ = true;
     normalParent_ = parentWidget();
     normalGeometry_ = geometry();
     setParent(nullptr, Qt::Window);
     showFullScreen();
     setFocus();
   } else {
-    setParent(normalParent_, normalParent_ ? Qt::Widget : Qt::Window);
-    setGeometry(normalGeometry_);
-    showNormal();
+    leaveFullScreenWindow();
   }
-  if (player_) {
-    player_->stage().setViewSize(size());
-    player_->stage().displayStateChanged(fullScreen);
-  }
+  stage.setViewSize(size());
+  stage.displayStateChanged(fullScreen);
   return true;
+}
+
+void TFlashPlayerControl::leaveFullScreenWindow()
+{
+  fullScreen_ = false;
+  setParent(normalParent_, normalParent_ ? Qt::Widget : Qt::Window);
+  setGeometry(normalGeometry_);
+  showNormal();
 }
 
 void TFlashPlayerControl::retire(std::unique_ptr<flash::Player> player)
@@ -231,7 +241,13 @@ void TFlashPlayerControl::leaveEvent(QEvent* event)
 void TFlashPlayerControl::keyPressEvent(QKeyEvent* event)
 {
   if (event->key() == Qt::Key_Escape && fullScreen_) {
-    flash::runGuarded(QStringLiteral("a fullScreen listener"), [this] { setFullScreen(false); });
+    flash::runGuarded(QStringLiteral("a fullScreen listener"), [this] {
+      if (player_) {
+        setFullScreen(false, player_->stage());
+      } else {
+        leaveFullScreenWindow();
+      }
+    });
     return;
   }
   QWidget::keyPressEvent(event);

@@ -15,7 +15,10 @@
 
 namespace flash {
 class Player;
+namespace display {
+class Stage;
 }
+}  // namespace flash
 
 // The host control that shows a movie inside a window: it loads a movie file, hands it its start
 // parameters, carries calls between the movie and the window, serves relative paths through the window
@@ -81,7 +84,9 @@ class TFlashPlayerControl : public QWidget {
 
  private:
   QString hostCall(const QString& request);
-  bool setFullScreen(bool fullScreen);
+  // Shows the control on the whole screen or back in its window, and tells `stage`; true when done.
+  bool setFullScreen(bool fullScreen, flash::display::Stage& stage);
+  void leaveFullScreenWindow();
   QPointF toStage(QPointF viewPoint) const;
   void updateCursor();
   void retire(std::unique_ptr<flash::Player> player);

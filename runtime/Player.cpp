@@ -3,6 +3,8 @@
 #include "runtime/Trace.h"
 #include "runtime/display/MovieClip.h"
 
+#include <QDir>
+#include <QUrl>
 #include <QNetworkAccessManager>
 
 #include <cmath>
@@ -23,6 +25,11 @@ void ForEachOnStage(display::DisplayObject& object, const Visit& visit)
   }
 }
 
+bool IsRelative(const QString& path)
+{
+  return !path.isEmpty() && QDir::isRelativePath(path) && QUrl(path).scheme().isEmpty();
+}
+
 }  // namespace
 
 Player::Player(swf::MovieFile movie, QMap<QString, QString> parameters, std::shared_ptr<utils::Clock> clock, Host host)
@@ -30,8 +37,6 @@ Player::Player(swf::MovieFile movie, QMap<QString, QString> parameters, std::sha
       externalInterface_(host_.call), stage_(std::make_shared<display::Stage>(movie_.stageSize(), this))
 {
   stage_->setFrameRate(movie_.frameRate > 0 ? movie_.frameRate : 12);
-  stage_->setDisplayStateHandler(host_.displayState);
-  stage_->setRepaintHandler(host_.repaint);
 }
 
 Player::~Player()
@@ -62,7 +67,7 @@ QString Player::start(const MovieClassRegistry& classes)
 
 std::shared_ptr<QIODevice> Player::openExternalResource(const QString& relativePath)
 {
-  if (shutDown_ || !host_.openResource) {
+  if (shutDown_ || !host_.openResource || !IsRelative(relativePath)) {
     return nullptr;
   }
   QIODevice* stream = host_.openResource(relativePath);

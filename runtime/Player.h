@@ -23,13 +23,10 @@ namespace flash {
 // each movie it loads and shut down when the next one replaces it.
 class Player {
  public:
-  // What the host gives the movie.
+  // What the host gives the movie. Display-state requests and repaints go through the stage's own
+  // handlers.
   struct Host {
     external::ExternalInterface::HostHandler call;
-    // Asked to enter (true) or leave full screen; true when it did.
-    std::function<bool(bool fullScreen)> displayState;
-    // A stage-space area needs painting.
-    std::function<void(const QRectF&)> repaint;
     // A stream for a path relative to the movie, or null; the runtime owns what it gets.
     std::function<QIODevice*(const QString& relativePath)> openResource;
     // Told just before a stream from openResource is freed.
@@ -55,7 +52,8 @@ class Player {
   const swf::MovieFile& movieFile() const { return movie_; }
   display::DisplayObject* root() const { return root_.get(); }
 
-  // Opens a path relative to the movie through the host; null when the host has no stream for it.
+  // Opens a path relative to the movie through the host; null when the host has no stream for it (and,
+  // without asking the host, for absolute paths and addresses).
   // The stream's owner frees it when done, and the host hears of that first.
   std::shared_ptr<QIODevice> openExternalResource(const QString& relativePath);
   // Where relative paths the host does not serve are looked for; empty when the movie has no location.

@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev libmpv-dev zlib1g-dev librtmp-dev         # libraries
   libgtest-dev libgmock-dev                              # tests
   ffmpeg mpv                                             # media tools (mpv is the benchmarks' peer)
-  xvfb xauth x11-apps imagemagick openbox dbus           # headless desktop for window tests and pictures
+  xvfb xauth x11-apps xdotool imagemagick openbox dbus   # headless desktop for window tests and pictures
   nginx-light libnginx-mod-rtmp                          # HTTP and RTMP servers for tests
   qt6-image-formats-plugins                              # WebP pictures for the movie's loader
   fonts-liberation2 fonts-wine fonts-open-sans fonts-dejavu-core  # faces for Arial/Times, Tahoma, Segoe UI

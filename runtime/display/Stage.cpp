@@ -111,6 +111,7 @@ void Stage::wakeFrameClock() const
 
 void Stage::dispatchResizeIfChanged(QSize before)
 {
+  // The whole view changes: an area around the stage large enough to cover it under any placement.
   invalidateArea(QRectF(QPointF(-viewSize_.width(), -viewSize_.height()), QSizeF(viewSize_) * 3));
   if (stageSize() != before) {
     events::Event resized(events::Event::RESIZE);

@@ -4,6 +4,9 @@
 #include "runtime/utils/Timer.h"
 #include "tests/runtime/RuntimeTestSupport.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 using namespace flash;
@@ -154,4 +157,20 @@ TEST_F(RuntimeFrameClock, ShutdownStopsTimersAndFrames)
   EXPECT_EQ(ticks, 0);
   EXPECT_EQ(clip->currentFrame(), 1);
   EXPECT_TRUE(hookRan);
+}
+
+TEST(RuntimeClock, ARealClockWakesThroughTheEventLoopAndThenSleeps)
+{
+  auto clock = std::make_shared<Clock>(Clock::Mode::Real);
+  Timer timer(clock, 5, 2);
+  QEventLoop loop;
+  int ticks = 0;
+  timer.addEventListener(TimerEvent::TIMER, [&ticks](Event&) { ++ticks; });
+  timer.addEventListener(TimerEvent::TIMER_COMPLETE, [&loop](Event&) { loop.quit(); });
+  QTimer::singleShot(10'000, &loop, [&loop] { loop.exit(1); });  // a guard, never reached when all is well
+  timer.start();
+  EXPECT_EQ(loop.exec(), 0);
+  EXPECT_EQ(ticks, 2);
+  EXPECT_GE(clock->now(), 10);
+  EXPECT_FALSE(clock->hasPendingTasks());
 }

@@ -43,6 +43,7 @@ class EchoMovie : public display::Sprite {
     timer_.start();
     graphics().beginFill(0xFF0000);
     graphics().drawRect(0, 0, 50, 50);
+    setButtonMode(true);
     addEventListener(events::MouseEvent::CLICK, [this](Event&) {
       player_.stage().setDisplayState(display::StageDisplayState::FULL_SCREEN);
     });
@@ -94,6 +95,11 @@ class RuntimeFlashPlayerControl : public ::testing::Test {
     return control.LoadMovieFromStream(stream.get());  // freed right after
   }
   EchoMovie& movie() { return *dynamic_cast<EchoMovie*>(control.movie()->root()); }
+  void Move(QPointF to)
+  {
+    QMouseEvent move(QEvent::MouseMove, to, control.mapToGlobal(to), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &move);
+  }
   void Click(QPointF at)
   {
     QMouseEvent press(QEvent::MouseButtonPress, at, control.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -185,6 +191,31 @@ TEST_F(RuntimeFlashPlayerControl, FullScreenOnlyWhenAllowedAndEscapeLeavesIt)
   control.setParent(nullptr);
 }
 
+TEST_F(RuntimeFlashPlayerControl, ANewMovieStartsInTheNormalDisplayState)
+{
+  QWidget window;
+  control.setParent(&window);
+  control.setGeometry(0, 0, 408, 380);
+  window.show();
+  control.setAllowFullscreen(true);
+  ASSERT_TRUE(Load(MovieNaming("tests.EchoMovie")));
+  Click(QPointF(10, 10));
+  ASSERT_TRUE(control.isWindow());
+
+  EXPECT_FALSE(Load(MovieNaming("tests.Missing")));  // refused: the running movie hears it left full screen
+  EXPECT_FALSE(control.isWindow());
+  EXPECT_EQ(movie().stageEvents, (QStringList{"fullScreen:1", "resize", "fullScreen:0", "resize"}));
+
+  Click(QPointF(10, 10));
+  ASSERT_TRUE(control.isWindow());
+  ASSERT_TRUE(Load(MovieNaming("tests.EchoMovie")));
+  EXPECT_FALSE(control.isWindow());
+  EXPECT_EQ(control.parentWidget(), &window);
+  EXPECT_EQ(control.movie()->stage().displayState(), "normal");
+  EXPECT_TRUE(movie().stageEvents.isEmpty());
+  control.setParent(nullptr);
+}
+
 TEST_F(RuntimeFlashPlayerControl, RelativeResourcesComeFromTheHostAndAreFreedByTheControl)
 {
   QStringList asked;
@@ -208,7 +239,11 @@ TEST_F(RuntimeFlashPlayerControl, RelativeResourcesComeFromTheHostAndAreFreedByT
             "<string>FLV data</string>");
   EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("flashvideo.flv")})),
             "<null/>");
-  EXPECT_EQ(asked, (QStringList{"FlashVideo.flv", "flashvideo.flv"}));
+  EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("/tmp/FlashVideo.flv")})),
+            "<null/>");
+  EXPECT_EQ(control.CallFunction(external::xml::encodeInvoke("readResource", {QStringLiteral("http://host/a.flv")})),
+            "<null/>");
+  EXPECT_EQ(asked, (QStringList{"FlashVideo.flv", "flashvideo.flv"}));  // absolute ones are not the host's
   EXPECT_EQ(unloaded, given);
 }
 
@@ -222,4 +257,13 @@ TEST_F(RuntimeFlashPlayerControl, PaintsTheBackgroundColourAndTheMovie)
   picture = control.grab().toImage();
   EXPECT_EQ(runtime_test::Hex(picture.pixel(200, 200)), "000000");
   EXPECT_EQ(control.BGColor(), "#000000");
+}
+
+TEST_F(RuntimeFlashPlayerControl, TheHandCursorShowsOverButtonModeSprites)
+{
+  ASSERT_TRUE(Load(MovieNaming("tests.EchoMovie")));
+  Move(QPointF(25, 25));
+  EXPECT_EQ(control.cursor().shape(), Qt::PointingHandCursor);
+  Move(QPointF(200, 200));
+  EXPECT_EQ(control.cursor().shape(), Qt::ArrowCursor);
 }

@@ -1,1 +1,0 @@
-#include "movie/MovieResource.h"
