@@ -1,5 +1,7 @@
 #include "movie/classes/TimeLine.h"
 #include "movie/classes/VolumeControl.h"
+#include "movie/library/SeekBarBitmaps.h"
+#include "movie/library/SpeakerKey.h"
 #include "runtime/display/SimpleButton.h"
 
 #include "tests/movie/MovieTestSupport.h"
@@ -8,8 +10,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -28,26 +28,21 @@ const Row kRows[] = {{0, 0, false}, {30, 25, false}, {70, 50, false}, {100, 100,
 constexpr double kRowHeight = 30;
 constexpr double kDuration = 100;
 
-std::shared_ptr<flash::display::SimpleButton> DrawnSpeaker(quint32 glyph)
+// The built-in look's pieces from the movie's library.
+std::vector<std::shared_ptr<flash::display::Bitmap>> LibrarySeekBar()
 {
-  auto face = std::make_shared<flash::display::Shape>();
-  auto& g = face->graphics();
-  flash::geom::Matrix box;
-  box.createGradientBox(12, 12, M_PI / 2);
-  g.beginGradientFill("linear", {0xFCFCFC, 0xBFBFBF}, {1, 1}, {0, 255}, box);
-  g.drawRect(0, 0, 12, 12);
-  g.endFill();
-  g.beginFill(glyph);
-  g.drawRect(2.35, 4.25, 2, 3.5);
-  g.endFill();
-  g.beginFill(glyph);
-  g.moveTo(5.9, 4.25);
-  g.lineTo(9.7, 1.35);
-  g.lineTo(9.7, 10.7);
-  g.lineTo(5.9, 7.75);
-  g.lineTo(5.9, 4.25);
-  g.endFill();
-  return std::make_shared<flash::display::SimpleButton>(face, face, face, face);
+  return {std::make_shared<flash::display::Bitmap>(std::make_shared<CSlDrag>()),
+          std::make_shared<flash::display::Bitmap>(std::make_shared<SlPart>()),
+          std::make_shared<flash::display::Bitmap>(std::make_shared<SlPart>()),
+          std::make_shared<flash::display::Bitmap>(std::make_shared<SlPart>()),
+          std::make_shared<flash::display::Bitmap>(std::make_shared<CSlFill>())};
+}
+
+// A grey of the seek bar's track pieces.
+bool IsTrackGrey(QRgb colour)
+{
+  return qRed(colour) == qGreen(colour) && qGreen(colour) == qBlue(colour) && qRed(colour) >= 0x90 &&
+         qRed(colour) <= 0xA8;
 }
 
 class ControlsPictureTest : public ::testing::Test {
@@ -109,8 +104,8 @@ class ControlsPictureTest : public ::testing::Test {
         timeline->loadControl(skin);
         volume->loadControl(skin);
       } else {
-        timeline->defaultInit(movie_test::SeekBarPieces());
-        volume->defaultInit(DrawnSpeaker(0x000000), DrawnSpeaker(0x999999));
+        timeline->defaultInit(LibrarySeekBar());
+        volume->defaultInit(std::make_shared<Speacer>(), std::make_shared<SpeacerMute>());
       }
       timelines.push_back(timeline);
       volumes.push_back(volume);
@@ -163,7 +158,7 @@ TEST_F(ControlsPictureTest, BothControlsDrawTheirLevelsInBothLooks)
       EXPECT_EQ(Hex(picture.pixel(10 + 20, skinTrack)), "40c040") << i;
     }
     if (kRows[i].position < 100) {
-      EXPECT_EQ(Hex(picture.pixel(10 + 298, builtInTrack)), "9f9f9f") << i;
+      EXPECT_TRUE(IsTrackGrey(picture.pixel(10 + 298, builtInTrack))) << i << " " << Hex(picture.pixel(10 + 298, builtInTrack)).toStdString();
     }
     // Last bar: lit black only at 100 unmuted; unlit silver otherwise.
     const int lastBar = 325 + 17 + 5 * 11 + 1;
