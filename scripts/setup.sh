@@ -9,6 +9,7 @@ PACKAGES=(
   ffmpeg mpv                                             # media tools (mpv is the benchmarks' peer)
   xvfb xauth x11-apps xdotool imagemagick openbox dbus   # headless desktop for window tests and pictures
   nginx-light libnginx-mod-rtmp                          # HTTP and RTMP servers for tests
+  qt6-image-formats-plugins                              # WebP pictures for the movie's loader
   fonts-liberation2 fonts-wine fonts-open-sans fonts-dejavu-core  # faces for Arial/Times, Tahoma, Segoe UI
 )
 
