@@ -7,6 +7,7 @@
 #include "movie/classes/VolumeControl.h"
 #include "runtime/Player.h"
 #include "runtime/display/Stage.h"
+#include "runtime/events/ErrorEvent.h"
 #include "runtime/events/FullScreenEvent.h"
 #include "runtime/events/MouseEvent.h"
 #include "runtime/events/NetStatusEvent.h"
@@ -202,6 +203,10 @@ void VideoPlayer::playVideo(const QString& type, const QString& url)
     connection = std::make_shared<flash::net::NetConnection>();
     connection->addTypedListener<NetStatusEvent>(NetStatusEvent::NET_STATUS,
                                                  [this](NetStatusEvent& event) { netStatusHandler(event.code()); });
+    connection->addTypedListener<flash::events::SecurityErrorEvent>(
+        flash::events::SecurityErrorEvent::SECURITY_ERROR, [this](flash::events::SecurityErrorEvent& event) {
+          securityErrorHandler({{QStringLiteral("type"), event.type()}, {QStringLiteral("text"), event.text()}});
+        });
   };
   if (type == TYPE_FLV) {
     if (connection) {

@@ -12,6 +12,8 @@
 
 #include <limits>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace flash {
 class Player;
@@ -90,6 +92,7 @@ class VideoPlayer : public flash::display::Sprite {
 
   // Layout.
   void initDefault();
+  void layoutDefault();
   void onResizeStage();
   void resizeVideo(double areaWidth, double areaHeight, double pictureWidth, double pictureHeight, bool inset = true);
   void _hideAllControl(double width, double height);
@@ -167,6 +170,8 @@ class VideoPlayer : public flash::display::Sprite {
   SkinKind skinKind() const;
   flash::display::Stage& stageRef() const;
   std::shared_ptr<flash::display::DisplayObject> partNamed(const QString& name) const;
+  // The parts whose visibility hiding the controls saves, under their keys in normalState.
+  std::vector<std::pair<QString, std::shared_ptr<flash::display::DisplayObject>>> partsSavedWhileHidden() const;
   QVariantMap skinEntry(const QString& name) const { return skins.value(name).toMap(); }
   double skinNumber(const QString& entry, const QString& attribute) const;
   bool skinFlag(const QString& entry, const QString& attribute) const;

@@ -64,35 +64,24 @@ void VideoPlayer::initDefault()
   const double H = stageRef().stageHeight();
 
   playBtn = std::make_shared<PlayBtn>();
-  const double buttonHeight = playBtn->height();
-  playBtn->setX(0);
-  playBtn->setY(H - buttonHeight + 1.5);
   playBtn->addEventListener(MouseEvent::CLICK, [this](Event&) { onPlayBtnClick(); });
   addChild(playBtn);
 
   pauseBtn = std::make_shared<PauseBtn>();
-  pauseBtn->setX(0);
-  pauseBtn->setY(H - pauseBtn->height() + 1.5);
   pauseBtn->addEventListener(MouseEvent::CLICK, [this](Event&) { onPauseBtnClick(); });
   pauseBtn->setVisible(false);
   addChild(pauseBtn);
 
   fullscreenBtn = std::make_shared<FullBtn>();
-  fullscreenBtn->setX(W - fullscreenBtn->width() - 50);
-  fullscreenBtn->setY(H - fullscreenBtn->height() + 1.5);
   fullscreenBtn->addEventListener(MouseEvent::CLICK, [this](Event&) { onClickFullScreen(); });
   addChild(fullscreenBtn);
 
   timeCurrformat = LabelFormat(false);
   timeCurr = TimeLabel(timeCurrformat);
-  timeCurr->setX(playBtn->width() + 2);
-  timeCurr->setY(H - buttonHeight);
   addChild(timeCurr);
 
   timeFullformat = LabelFormat(true);
   timeFull = TimeLabel(timeFullformat);
-  timeFull->setX(fullscreenBtn->x() - fullscreenBtn->width() - 20);
-  timeFull->setY(H - buttonHeight);
   addChild(timeFull);
 
   timeline = std::make_shared<TimeLine>(player_);
@@ -101,15 +90,10 @@ void VideoPlayer::initDefault()
                          std::make_shared<flash::display::Bitmap>(std::make_shared<SlPart>()),
                          std::make_shared<flash::display::Bitmap>(std::make_shared<SlPart>()),
                          std::make_shared<flash::display::Bitmap>(std::make_shared<CSlFill>())});
-  timeline->setX(timeCurr->x() + 36);
-  timeline->setY(H - buttonHeight + 6);
-  timeline->setWidth(timeFull->x() - timeline->x());
   timeline->addEventListener(TimeLine::ON_TIMELINE_CHANGE, [this](Event&) { onChangeTimeline(); });
   addChild(timeline);
 
   volume = std::make_shared<VolumeControl>(player_);
-  volume->setX(W - 47);
-  volume->setY(H - buttonHeight + 3);
   volume->setScaleX(0.6);
   volume->setScaleY(0.6);
   volume->defaultInit(std::make_shared<Speacer>(), std::make_shared<SpeacerMute>());
@@ -121,8 +105,6 @@ void VideoPlayer::initDefault()
   back->graphics().drawRect(0, 0, 408, 380);
   back->graphics().endFill();
   addChildAt(back, 0);
-  back->setWidth(W);
-  back->setHeight(H);
 
   backScreen->setX(2);
   backScreen->setY(2);
@@ -134,16 +116,38 @@ void VideoPlayer::initDefault()
   addChildAt(backScreen, getChildIndex(back.get()) + 1);
 
   panel = std::make_shared<MyPanel>();
-  panel->setX(0);
-  panel->setY(H - panel->height());
-  panel->setWidth(W);
   addChildAt(panel, getChildIndex(backScreen.get()) + 1);
 
   preloader = std::make_shared<MyLoader>();
+  layoutDefault();
+  completeStartup();
+}
+
+void VideoPlayer::layoutDefault()
+{
+  const double W = stageRef().stageWidth();
+  const double H = stageRef().stageHeight();
+  const double buttonHeight = playBtn->height();
+  playBtn->setY(H - buttonHeight + 1.5);
+  pauseBtn->setY(H - pauseBtn->height() + 1.5);
+  fullscreenBtn->setX(W - fullscreenBtn->width() - 50);
+  fullscreenBtn->setY(H - fullscreenBtn->height() + 1.5);
+  timeCurr->setX(playBtn->width() + 2);
+  timeCurr->setY(H - buttonHeight);
+  timeFull->setX(fullscreenBtn->x() - fullscreenBtn->width() - 20);
+  timeFull->setY(H - buttonHeight);
+  timeline->setX(timeCurr->x() + 36);
+  timeline->setY(H - buttonHeight + 6);
+  timeline->setWidth(timeFull->x() - timeline->x());
+  volume->setX(W - 47);
+  volume->setY(H - buttonHeight + 3);
+  back->setWidth(W);
+  back->setHeight(H);
+  panel->setX(0);
+  panel->setY(H - panel->height());
+  panel->setWidth(W);
   preloader->setX(W / 2);
   preloader->setY(H / 2);
-
-  completeStartup();
 }
 
 void VideoPlayer::onResizeStage()
@@ -151,30 +155,8 @@ void VideoPlayer::onResizeStage()
   if (!is_loadded) {
     return;
   }
-  const double W = stageRef().stageWidth();
-  const double H = stageRef().stageHeight();
   if (skinKind() == SkinKind::Default) {
-    const double buttonHeight = playBtn->height();
-    playBtn->setY(H - buttonHeight + 1.5);
-    pauseBtn->setY(H - pauseBtn->height() + 1.5);
-    fullscreenBtn->setX(W - fullscreenBtn->width() - 50);
-    fullscreenBtn->setY(H - fullscreenBtn->height() + 1.5);
-    timeCurr->setX(playBtn->width() + 2);
-    timeCurr->setY(H - buttonHeight);
-    timeFull->setX(fullscreenBtn->x() - fullscreenBtn->width() - 20);
-    timeFull->setY(H - buttonHeight);
-    timeline->setX(timeCurr->x() + 36);
-    timeline->setY(H - buttonHeight + 6);
-    timeline->setWidth(timeFull->x() - timeline->x());
-    volume->setX(W - 47);
-    volume->setY(H - buttonHeight + 3);
-    back->setWidth(W);
-    back->setHeight(H);
-    panel->setX(0);
-    panel->setY(H - panel->height());
-    panel->setWidth(W);
-    preloader->setX(W / 2);
-    preloader->setY(H / 2);
+    layoutDefault();
   } else {
     layoutSkin();
   }
@@ -225,6 +207,14 @@ void VideoPlayer::resizeVideo(double areaWidth, double areaHeight, double pictur
   mcScreen->setY((areaHeight - h) / 2 + offset);
 }
 
+std::vector<std::pair<QString, std::shared_ptr<DisplayObject>>> VideoPlayer::partsSavedWhileHidden() const
+{
+  return {{QStringLiteral("panel"), panel},       {QStringLiteral("full"), fullscreenBtn},
+          {QStringLiteral("volume"), volume},     {QStringLiteral("timeline"), timeline},
+          {QStringLiteral("timeCurr"), timeCurr}, {QStringLiteral("timeFull"), timeFull},
+          {QStringLiteral("back"), back}};
+}
+
 void VideoPlayer::hideAllControl()
 {
   stageRef().setScaleMode(flash::display::StageScaleMode::NO_SCALE);
@@ -238,13 +228,7 @@ void VideoPlayer::_hideAllControl(double width, double height)
   if (!is_showControl) {
     return;
   }
-  const std::pair<QString, std::shared_ptr<DisplayObject>> saved[] = {
-      {QStringLiteral("panel"), panel},         {QStringLiteral("full"), fullscreenBtn},
-      {QStringLiteral("volume"), volume},       {QStringLiteral("timeline"), timeline},
-      {QStringLiteral("timeCurr"), timeCurr},   {QStringLiteral("timeFull"), timeFull},
-      {QStringLiteral("back"), back},
-  };
-  for (const auto& [key, part] : saved) {
+  for (const auto& [key, part] : partsSavedWhileHidden()) {
     normalState.insert(key, part ? part->visible() : false);
   }
   normalState.insert(QStringLiteral("backScreenWidth"), backScreen->width());
@@ -291,13 +275,7 @@ void VideoPlayer::_showAllControl()
   }
   setButtonShown(playBtn, QStringLiteral("playBtn"), !isVideoPlay);
   setButtonShown(pauseBtn, QStringLiteral("pauseBtn"), isVideoPlay);
-  const std::pair<QString, std::shared_ptr<DisplayObject>> saved[] = {
-      {QStringLiteral("panel"), panel},         {QStringLiteral("full"), fullscreenBtn},
-      {QStringLiteral("volume"), volume},       {QStringLiteral("timeline"), timeline},
-      {QStringLiteral("timeCurr"), timeCurr},   {QStringLiteral("timeFull"), timeFull},
-      {QStringLiteral("back"), back},
-  };
-  for (const auto& [key, part] : saved) {
+  for (const auto& [key, part] : partsSavedWhileHidden()) {
     if (part) {
       part->setVisible(normalState.value(key).toBool());
     }

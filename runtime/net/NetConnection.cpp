@@ -1,5 +1,6 @@
 #include "runtime/net/NetConnection.h"
 
+#include "runtime/events/ErrorEvent.h"
 #include "runtime/events/NetStatusEvent.h"
 #include "runtime/media/RtmpConnector.h"
 
@@ -35,6 +36,14 @@ void NetConnection::connect(const QVariant& command)
   }
   local_ = false;
   uri_ = command.toString();
+  const QString scheme = uri_.section(QLatin1Char(':'), 0, 0).toLower();
+  if (uri_.contains(QLatin1Char(':')) && scheme != QLatin1String("rtmp")) {
+    // Streams come from media servers only: any other kind of address is refused outright.
+    events::SecurityErrorEvent refused(
+        QStringLiteral("Error #2028: a connection to %1 is not allowed: only rtmp servers serve streams").arg(uri_));
+    dispatchEvent(refused);
+    return;
+  }
   connector_ = std::make_unique<::media::RtmpConnector>();
   QObject::connect(connector_.get(), &::media::RtmpConnector::finished, connector_.get(), [this](const QString& code) {
     connected_ = code == QLatin1String("NetConnection.Connect.Success");

@@ -1,5 +1,6 @@
 #include "runtime/media/MpvStream.h"
 
+#include "tests/support/EventWait.h"
 #include "tests/support/Media.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -38,14 +39,7 @@ class StreamObserver {
   // True when the condition came true within 15 seconds.
   bool waitFor(const std::function<bool()>& condition)
   {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
-    guard.start(15000);
-    while (!condition() && guard.isActive()) {
-      loop_.exec();
-    }
-    return condition();
+    return RunLoopUntil(loop_, condition);
   }
 
   bool waitForCode(const QString& code)

@@ -6,6 +6,7 @@
 #include "runtime/FlashPlayerControl.h"
 #include "runtime/Player.h"
 #include "runtime/external/ExternalApiXml.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QEvent>
@@ -93,14 +94,7 @@ class MovieHost : public QObject {
   // Runs the event loop until the condition holds (at most 15 s).
   bool waitFor(const std::function<bool()>& condition)
   {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
-    guard.start(15000);
-    while (!condition() && guard.isActive()) {
-      loop_.exec();
-    }
-    return condition();
+    return RunLoopUntil(loop_, condition);
   }
 
   bool waitForStatus(const QString& code)

@@ -11,6 +11,7 @@
 #include "runtime/text/TextField.h"
 #include "tests/movie/MovieHostFixture.h"
 #include "tests/support/Media.h"
+#include "tests/support/NginxServer.h"
 
 #include <QTemporaryDir>
 
@@ -262,6 +263,44 @@ TEST_F(VideoPlayerTest, WhatCannotBePlayedEndsInStreamNotFoundWithThePlayButtonS
     EXPECT_TRUE(host.movie().playBtn->visible());
     EXPECT_FALSE(host.movie().isVideoPlay);
   }
+}
+
+TEST_F(VideoPlayerTest, ServerStreamsByTheirNamesAndTheServersFailures)
+{
+  ASSERT_TRUE(MakeMedia(MediaKind::Mp4WithAac, folder->path() + "/clip.mp4", 2));
+  NginxServer server(folder->path(), folder->path());
+  ASSERT_TRUE(server.start()) << server.error().toStdString();
+  const QString vod = server.rtmpBase() + "/vod/";
+  for (const QString name : {"clip.mp4", "clip.flv", "clip"}) {
+    MovieHost host;
+    ASSERT_TRUE(host.load(""));
+    host.callMovie("playVideo", {"rtmp", vod + name});
+    EXPECT_TRUE(host.statusCodes().isEmpty()) << "the server answers later";
+    EXPECT_TRUE(host.waitForStatus("NetStream.Buffer.Full")) << name.toStdString();
+    EXPECT_EQ(host.statusCodes().first(), "NetConnection.Connect.Success");
+    EXPECT_TRUE(host.movie().isVideoPlay);
+  }
+  MovieHost missing;
+  ASSERT_TRUE(missing.load(""));
+  missing.callMovie("playVideo", {"rtmp", vod + "not-there.flv"});
+  EXPECT_TRUE(missing.waitForStatus("NetStream.Play.StreamNotFound"));
+  EXPECT_FALSE(missing.movie().isVideoPlay);
+
+  MovieHost down;
+  ASSERT_TRUE(down.load(""));
+  down.callMovie("playVideo", {"rtmp", QString("rtmp://127.0.0.1:%1/vod/clip.flv").arg(NginxServer::UnusedPort())});
+  EXPECT_TRUE(down.waitForStatus("NetConnection.Connect.Failed"));
+  EXPECT_EQ(down.movie().stream, nullptr);
+}
+
+TEST_F(VideoPlayerTest, AnAddressThatIsNoMediaServerIsASecurityError)
+{
+  MovieHost host;
+  ASSERT_TRUE(host.load("type_video=flv&auto_play=true&url=" + clip()));
+  host.callMovie("playVideo", {"rtmp", "http://127.0.0.1/app/inst/clip.flv"});
+  EXPECT_EQ(host.names().last(), "onSecuretyError");
+  EXPECT_FALSE(host.movie().isVideoPlay);
+  EXPECT_TRUE(host.movie().playBtn->visible());
 }
 
 TEST_F(VideoPlayerTest, OtherTypesOpenNothing)

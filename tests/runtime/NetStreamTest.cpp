@@ -6,6 +6,7 @@
 #include "runtime/net/NetStream.h"
 
 #include "tests/runtime/RuntimeTestSupport.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/Media.h"
 #include "tests/support/NginxServer.h"
 
@@ -47,14 +48,7 @@ class Recorder : public flash::net::NetStreamClient {
   }
   bool waitFor(const std::function<bool()>& condition)
   {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
-    guard.start(15000);
-    while (!condition() && guard.isActive()) {
-      loop_.exec();
-    }
-    return condition();
+    return RunLoopUntil(loop_, condition);
   }
   bool waitForCode(const QString& code)
   {
