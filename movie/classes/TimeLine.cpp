@@ -15,15 +15,7 @@ TimeLine::TimeLine(flash::Player& player) : loader(std::make_shared<CLoader>(pla
 
 void TimeLine::defaultInit(const std::vector<std::shared_ptr<flash::display::Bitmap>>& parts)
 {
-  if (parts.size() < 5) {
-    return;
-  }
-  bm_d = parts[0];
-  bm_l = parts[1];
-  bm_c = parts[2];
-  bm_r = parts[3];
-  bm_f = parts[4];
-  build(false);
+  build(parts, false);
 }
 
 void TimeLine::loadControl(const QVariantMap& skin)
@@ -46,19 +38,19 @@ void TimeLine::onLoadAllCompleted()
     }
     bitmaps.push_back(std::move(bitmap));
   }
-  if (bitmaps.size() < 5) {
-    return;
-  }
-  bm_d = bitmaps[0];
-  bm_l = bitmaps[1];
-  bm_c = bitmaps[2];
-  bm_r = bitmaps[3];
-  bm_f = bitmaps[4];
-  build(true);
+  build(bitmaps, true);
 }
 
-void TimeLine::build(bool skinned)
+void TimeLine::build(const std::vector<std::shared_ptr<flash::display::Bitmap>>& parts, bool skinned)
 {
+  if (parts.size() < 5) {
+    return;
+  }
+  bm_d = parts[0];
+  bm_l = parts[1];
+  bm_c = parts[2];
+  bm_r = parts[3];
+  bm_f = parts[4];
   const double w = timeline_width;
   const double h = timeline_height;
   mc = std::make_shared<flash::display::MovieClip>();

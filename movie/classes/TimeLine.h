@@ -58,7 +58,8 @@ class TimeLine : public flash::display::MovieClip {
   std::shared_ptr<flash::utils::Timer> timer;
 
  private:
-  void build(bool skinned);
+  // Takes the handle, left cap, centre, right cap and fill, in that order, and builds the control.
+  void build(const std::vector<std::shared_ptr<flash::display::Bitmap>>& parts, bool skinned);
   void onLoadAllCompleted();
   double seekSpan() const;
   double trackX(const flash::events::MouseEvent& event) const;

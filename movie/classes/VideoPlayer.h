@@ -172,6 +172,9 @@ class VideoPlayer : public flash::display::Sprite {
   std::shared_ptr<flash::display::DisplayObject> partNamed(const QString& name) const;
   // The parts whose visibility hiding the controls saves, under their keys in normalState.
   std::vector<std::pair<QString, std::shared_ptr<flash::display::DisplayObject>>> partsSavedWhileHidden() const;
+  // A not selectable time label of the given box, showing `text` in `format`.
+  static std::shared_ptr<flash::text::TextField> MakeTimeLabel(const flash::text::TextFormat& format, double width,
+                                                               double height, const QString& text);
   QVariantMap skinEntry(const QString& name) const { return skins.value(name).toMap(); }
   double skinNumber(const QString& entry, const QString& attribute) const;
   bool skinFlag(const QString& entry, const QString& attribute) const;

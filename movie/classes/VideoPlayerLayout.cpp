@@ -39,18 +39,6 @@ flash::text::TextFormat LabelFormat(bool alignRight)
   return format;
 }
 
-std::shared_ptr<flash::text::TextField> TimeLabel(const flash::text::TextFormat& format)
-{
-  auto label = std::make_shared<flash::text::TextField>();
-  label->setSelectable(false);
-  label->setWidth(40);
-  label->setHeight(20);
-  label->setDefaultTextFormat(format);
-  label->setText(QStringLiteral("00:00"));
-  label->setTextFormat(format);
-  return label;
-}
-
 bool IsUsableSize(double value)
 {
   return std::isfinite(value) && value != 0;
@@ -77,11 +65,11 @@ void VideoPlayer::initDefault()
   addChild(fullscreenBtn);
 
   timeCurrformat = LabelFormat(false);
-  timeCurr = TimeLabel(timeCurrformat);
+  timeCurr = MakeTimeLabel(timeCurrformat, 40, 20, ZeroClockText(SkinKind::Default));
   addChild(timeCurr);
 
   timeFullformat = LabelFormat(true);
-  timeFull = TimeLabel(timeFullformat);
+  timeFull = MakeTimeLabel(timeFullformat, 40, 20, ZeroClockText(SkinKind::Default));
   addChild(timeFull);
 
   timeline = std::make_shared<TimeLine>(player_);
@@ -205,6 +193,19 @@ void VideoPlayer::resizeVideo(double areaWidth, double areaHeight, double pictur
   const double offset = inset ? 4 : 0;
   mcScreen->setX((areaWidth - w) / 2 + offset);
   mcScreen->setY((areaHeight - h) / 2 + offset);
+}
+
+std::shared_ptr<flash::text::TextField> VideoPlayer::MakeTimeLabel(const flash::text::TextFormat& format, double width,
+                                                                  double height, const QString& text)
+{
+  auto label = std::make_shared<flash::text::TextField>();
+  label->setSelectable(false);
+  label->setWidth(width);
+  label->setHeight(height);
+  label->setDefaultTextFormat(format);
+  label->setText(text);
+  label->setTextFormat(format);
+  return label;
 }
 
 std::vector<std::pair<QString, std::shared_ptr<DisplayObject>>> VideoPlayer::partsSavedWhileHidden() const

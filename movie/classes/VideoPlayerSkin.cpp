@@ -19,7 +19,6 @@ using flash::events::MouseEvent;
 
 namespace {
 
-const QString kSkinZeroText = QStringLiteral("00:00:00");
 constexpr int kSkinParts = 7;
 
 }  // namespace
@@ -160,23 +159,15 @@ void VideoPlayer::onLoadAllCompleted()
     }
     return format;
   };
-  const auto makeLabel = [this](const QString& entry, const flash::text::TextFormat& format) {
-    auto label = std::make_shared<flash::text::TextField>();
-    label->setSelectable(false);
-    label->setWidth(skinNumber(entry, QStringLiteral("width")));
-    label->setHeight(skinNumber(entry, QStringLiteral("height")));
-    label->setDefaultTextFormat(format);
-    label->setText(kSkinZeroText);
-    label->setTextFormat(format);
-    return label;
-  };
   timeCurrformat = labelFormat(QStringLiteral("timeCurr"), false);
-  timeCurr = makeLabel(QStringLiteral("timeCurr"), timeCurrformat);
+  timeCurr = MakeTimeLabel(timeCurrformat, skinNumber(QStringLiteral("timeCurr"), QStringLiteral("width")),
+                           skinNumber(QStringLiteral("timeCurr"), QStringLiteral("height")), ZeroClockText(SkinKind::Xml));
   timeCurr->setX(1);
   timeCurr->setY(H - 65);
   addChild(timeCurr);
   timeFullformat = labelFormat(QStringLiteral("timeFull"), true);
-  timeFull = makeLabel(QStringLiteral("timeFull"), timeFullformat);
+  timeFull = MakeTimeLabel(timeFullformat, skinNumber(QStringLiteral("timeFull"), QStringLiteral("width")),
+                           skinNumber(QStringLiteral("timeFull"), QStringLiteral("height")), ZeroClockText(SkinKind::Xml));
   timeFull->setX(W - skinNumber(QStringLiteral("timeFull"), QStringLiteral("width")));
   timeFull->setY(H - 65);
   addChild(timeFull);

@@ -332,8 +332,12 @@ double MpvStream::volume() const
 
 void MpvStream::setTargetSize(QSize size)
 {
+  if (size == targetSize_) {
+    return;
+  }
   targetSize_ = size;
-  renderFrame();
+  // Asked from inside a paint: the picture at the new size follows from the event loop.
+  QMetaObject::invokeMethod(this, &MpvStream::renderFrame, Qt::QueuedConnection);
 }
 
 void MpvStream::drainEvents()
